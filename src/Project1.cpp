@@ -1,0 +1,16 @@
+#include "Unit1.h"
+#include "Unit3.h"
+#include "platform/Application.h"
+#include "platform/ProcessorPorts.h"
+
+int main(int argc, char* argv[])
+{
+    // Before anything else: a refusal shows itself later, at the first read.
+    platform::requestPortAccess();
+
+    platform::Application Application(argc, argv);
+    Application.setTitle(QStringLiteral("VOLTARIX"));
+    Application.createForm(Form1);
+    Application.createForm(Form3);
+    return Application.run();
+}

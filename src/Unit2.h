@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class QCheckBox;
+
+// Byte-wide port access, and the bit text through which the panel reads and writes
+// registers: eight characters "0"/"1", bit 7 first.
+
+std::uint8_t PortIn(std::uint16_t Port);
+void PortOut(std::uint16_t Port, std::uint8_t Value);
+
+// Bit text of Value's low eight bits; higher bits and the sign are ignored.
+QString IntToBin(std::int32_t Value);
+// Value of the first eight characters of Bits, each converted as a whole number.
+int BinToInt(const QString& Bits);
+
+QString ReadPortBin(std::uint16_t Port);
+void WritePortBin(std::uint16_t Port, const QString& Bits);
+
+// Paints a bit toggle from its checked state: "1" on yellow, or "0" on the button face.
+void ShowBitState(QCheckBox* Box);

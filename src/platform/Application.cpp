@@ -1,0 +1,53 @@
+#include "platform/Application.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <ranges>
+
+namespace platform {
+
+namespace {
+
+QString& title()
+{
+    static QString text;
+    return text;
+}
+
+} // namespace
+
+QString applicationTitle()
+{
+    return title();
+}
+
+Application::Application(int& argc, char** argv) : qt(std::make_unique<QApplication>(argc, argv)) {}
+
+Application::~Application()
+{
+    for (QWidget* form : std::views::reverse(forms))
+        delete form;
+}
+
+void Application::setTitle(const QString& text)
+{
+    title() = text;
+}
+
+void Application::adopt(QWidget* form)
+{
+    // Only the main window's closing ends the loop; the others merely hide.
+    form->setAttribute(Qt::WA_QuitOnClose, forms.empty());
+    forms.push_back(form);
+}
+
+int Application::run()
+{
+    if (forms.empty())
+        return 0;
+    QWidget* mainForm = forms.front();
+    mainForm->show();
+    return QApplication::exec();
+}
+
+} // namespace platform

@@ -1,0 +1,12 @@
+#include "platform/CurrentDir.h"
+
+#include <QDir>
+
+namespace platform {
+
+QString GetCurrentDir()
+{
+    return QDir::currentPath();
+}
+
+} // namespace platform
