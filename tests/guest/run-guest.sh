@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Boots the emulated PC with the test program and checks, on the host, what it reported
+# over the serial console and what reached its printer port:
+#   run-guest.sh TEST_PROGRAM FILES_DIR WORK_DIR
+set -euo pipefail
+program=$1 files=$2 work=$3
+here=$(dirname "$0")
+mkdir -p "$work"
+"$here/build-image.sh" "$work/image" "$program" "$files"
+
+printer="$work/printer.out"
+log="$work/console.log"
+rm -f "$printer"
+timeout 300 qemu-system-x86_64 -m 512 -no-reboot -display none -serial stdio -monitor none \
+    -kernel "$work/image/vmlinuz" -initrd "$work/image/initrd.cpio.gz" \
+    -append 'console=ttyS0 panic=-1 quiet' \
+    -chardev "file,id=p0,path=$printer" -device isa-parallel,chardev=p0 </dev/null | tr -d '\r' | tee "$log"
+
+status=0
+grep -q '^guest: exit 0$' "$log" || { echo "FAIL: the guest's checks did not all pass"; status=1; }
+grep -Eq '^Totals: [1-9][0-9]* passed, 0 failed' "$log" || { echo "FAIL: no passing test totals from the guest"; status=1; }
+printed=$(od -An -tx1 "$printer" 2>/dev/null | tr -d ' \n')
+if [ "$printed" = "55" ]; then
+    echo "host: the emulated printer received exactly 0x55"
+else
+    echo "FAIL: the emulated printer received '${printed}' instead of exactly 55"
+    status=1
+fi
+exit $status
