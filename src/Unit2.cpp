@@ -1,20 +1,9 @@
 #include "Unit2.h"
 
 #include "platform/Colors.h"
-#include "platform/PortBus.h"
 #include "platform/StrToInt.h"
 
 #include <QCheckBox>
-
-std::uint8_t PortIn(std::uint16_t Port)
-{
-    return platform::portBus().read(Port);
-}
-
-void PortOut(std::uint16_t Port, std::uint8_t Value)
-{
-    platform::portBus().write(Port, Value);
-}
 
 QString IntToBin(std::int32_t Value)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PortBus.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -8,8 +10,16 @@ class QCheckBox;
 // Byte-wide port access, and the bit text through which the panel reads and writes
 // registers: eight characters "0"/"1", bit 7 first.
 
-std::uint8_t PortIn(std::uint16_t Port);
-void PortOut(std::uint16_t Port, std::uint8_t Value);
+// Inline, so that an access costs the port instruction and little else.
+inline std::uint8_t PortIn(std::uint16_t Port)
+{
+    return platform::portRead(Port);
+}
+
+inline void PortOut(std::uint16_t Port, std::uint8_t Value)
+{
+    platform::portWrite(Port, Value);
+}
 
 // Bit text of Value's low eight bits; higher bits and the sign are ignored.
 QString IntToBin(std::int32_t Value);

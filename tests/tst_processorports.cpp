@@ -6,7 +6,7 @@
 #include "Unit3.h"
 #include "platform/Exceptions.h"
 #include "platform/PictureBox.h"
-#include "platform/ProcessorPorts.h"
+#include "platform/PortBus.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -40,7 +40,7 @@ void ProcessorPorts::readIsRefused()
 {
     QFETCH(int, port);
     try {
-        platform::processorPorts().read(static_cast<std::uint16_t>(port));
+        platform::portRead(static_cast<std::uint16_t>(port));
         QFAIL("the port was read: this process should have no port access");
     } catch (const platform::PrivilegeError& e) {
         QCOMPARE(e.message(), QStringLiteral("Instruction privilégiée"));
@@ -49,8 +49,8 @@ void ProcessorPorts::readIsRefused()
 
 void ProcessorPorts::writeIsRefused()
 {
-    QVERIFY_THROWS_EXCEPTION(platform::PrivilegeError, platform::processorPorts().write(0x378, 0x55));
-    QVERIFY_THROWS_EXCEPTION(platform::PrivilegeError, platform::processorPorts().write(0x37A, 0x0C));
+    QVERIFY_THROWS_EXCEPTION(platform::PrivilegeError, platform::portWrite(0x378, 0x55));
+    QVERIFY_THROWS_EXCEPTION(platform::PrivilegeError, platform::portWrite(0x37A, 0x0C));
 }
 
 void ProcessorPorts::refusalsDoNotWearOut()
@@ -59,9 +59,9 @@ void ProcessorPorts::refusalsDoNotWearOut()
     for (int i = 0; i < 2000; ++i) {
         try {
             if (i % 2)
-                platform::processorPorts().read(0x379);
+                platform::portRead(0x379);
             else
-                platform::processorPorts().write(0x378, static_cast<std::uint8_t>(i));
+                platform::portWrite(0x378, static_cast<std::uint8_t>(i));
         } catch (const platform::PrivilegeError&) {
             ++refused;
         }
@@ -84,16 +84,25 @@ int endOfChild(void (*body)())
     return status;
 }
 
+// Makes sure the port fault handler is in place.
+void refusedAccess()
+{
+    try {
+        platform::portRead(0x379);
+    } catch (const platform::PrivilegeError&) {
+    }
+}
+
 void faultOnNullPointer()
 {
-    platform::processorPorts(); // the port fault handler is in place
+    refusedAccess();
     volatile int* nowhere = nullptr;
     *nowhere = 1;
 }
 
 void raiseSegv()
 {
-    platform::processorPorts();
+    refusedAccess();
     ::raise(SIGSEGV);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProcessorPorts.h"
+
 #include <cstdint>
 
 namespace platform {
@@ -15,11 +17,31 @@ public:
     virtual void write(std::uint16_t port, std::uint8_t value) = 0;
 };
 
-// The bus in use: the processor's own port instructions unless another was installed.
-PortBus& portBus();
-
 // Puts another bus in place of the processor's (a simulated port, for tests);
 // nullptr puts the processor's back. The caller keeps ownership.
 void installPortBus(PortBus* bus);
+
+namespace detail {
+// Null once the processor's instructions can be used straight away; until then, or while
+// another bus is installed, the bus to go through.
+extern PortBus* detour;
+} // namespace detail
+
+// A port access through the bus in use: the processor's own instructions, inline,
+// unless another bus was installed. One test and branch on the way to the instruction.
+inline std::uint8_t portRead(std::uint16_t port)
+{
+    if (PortBus* bus = detail::detour)
+        return bus->read(port);
+    return processorIn(port);
+}
+
+inline void portWrite(std::uint16_t port, std::uint8_t value)
+{
+    if (PortBus* bus = detail::detour)
+        bus->write(port, value);
+    else
+        processorOut(port, value);
+}
 
 } // namespace platform

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds a small emulated-PC image that runs one test program as root:
-#   build-image.sh OUT_DIR TEST_PROGRAM FILES_DIR
+# Builds a small emulated-PC image that runs one program as root:
+#   build-image.sh OUT_DIR PROGRAM FILES_DIR [ARGUMENT ...]
 # OUT_DIR receives vmlinuz (Debian's kernel, kept in a cache between runs) and initrd.cpio.gz
 # (busybox, /init, the program with the shared libraries it loads, Qt's offscreen platform,
 # one font and the lamp pictures).
 set -euo pipefail
 out=$1 program=$2 files=$3
+shift 3
 cache=${VOLTARIX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/voltarix}
 
 fail() { echo "guest image: $*" >&2; exit 1; }
@@ -46,6 +47,7 @@ copy $libraries
 cp "$program" "$root/work/test"
 cp -r "$files" "$root/work/Files"
 
+printf '%q ' "$@" > "$root/work/arguments"
 cat > "$root/init" <<'INIT'
 #!/bin/busybox sh
 /bin/busybox --install -s /bin
@@ -57,7 +59,7 @@ mkdir -m 700 /tmp/run
 export HOME=/tmp XDG_RUNTIME_DIR=/tmp/run QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 cd /work
 echo "guest: start"
-./test -o -,txt
+eval ./test $(cat arguments)
 echo "guest: exit $?"
 poweroff -f
 INIT

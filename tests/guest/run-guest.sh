@@ -6,15 +6,12 @@ set -euo pipefail
 program=$1 files=$2 work=$3
 here=$(dirname "$0")
 mkdir -p "$work"
-"$here/build-image.sh" "$work/image" "$program" "$files"
+"$here/build-image.sh" "$work/image" "$program" "$files" -o -,txt
 
 printer="$work/printer.out"
 log="$work/console.log"
 rm -f "$printer"
-timeout 300 qemu-system-x86_64 -m 512 -no-reboot -display none -serial stdio -monitor none \
-    -kernel "$work/image/vmlinuz" -initrd "$work/image/initrd.cpio.gz" \
-    -append 'console=ttyS0 panic=-1 quiet' \
-    -chardev "file,id=p0,path=$printer" -device isa-parallel,chardev=p0 </dev/null | tr -d '\r' | tee "$log"
+"$here/boot.sh" "$work/image" "$printer" | tee "$log"
 
 status=0
 grep -q '^guest: exit 0$' "$log" || { echo "FAIL: the guest's checks did not all pass"; status=1; }
