@@ -33,6 +33,7 @@ cp "$vmlinuz" "$out/vmlinuz"
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
+chmod 755 "$root"
 copy() { for f in "$@"; do mkdir -p "$root$(dirname "$f")" && cp -L "$f" "$root$f"; done; }
 
 mkdir -p "$root"/{bin,proc,sys,dev,tmp,work}

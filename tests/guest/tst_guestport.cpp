@@ -9,6 +9,8 @@
 #include "platform/Exceptions.h"
 #include "platform/JpegFile.h"
 #include "platform/PictureBox.h"
+#include "platform/Privileges.h"
+#include "platform/ProcessorPorts.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,7 +18,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cstring>
+#include <grp.h>
+#include <linux/capability.h>
 #include <sys/io.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,6 +47,8 @@ private slots:
     void controlReadsWithBits6And7Set();
     void withoutAccessNothingIsWritten();
     void panelShowsAndSends();
+    void startUpKeepsThePortsAndNothingElse_data();
+    void startUpKeepsThePortsAndNothingElse();
 
 private:
     QString lamps(TForm1& form) const;
@@ -196,5 +205,126 @@ void GuestPort::panelShowsAndSends()
     Form3 = nullptr;
 }
 
-QTEST_MAIN(GuestPort)
+namespace {
+
+// This program started again, its output read back.
+QString runAsStarted(const std::function<void()>& credentials)
+{
+    int output[2];
+    if (pipe(output) != 0)
+        return QStringLiteral("no pipe");
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(output[1], STDOUT_FILENO);
+        // The port access this process holds would be inherited: give it up first.
+        ioperm(Data, 3, 0);
+        credentials();
+        char self[] = "/proc/self/exe", mode[] = "--as-started";
+        char* arguments[] = {self, mode, nullptr};
+        execv(self, arguments);
+        _exit(127);
+    }
+    close(output[1]);
+    QByteArray text;
+    char buffer[256];
+    for (ssize_t n; (n = read(output[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, n);
+    close(output[0]);
+    waitpid(child, nullptr, 0);
+    return QString::fromUtf8(text).trimmed();
+}
+
+constexpr uid_t User = 1000;
+
+// As a file capability (cap_sys_rawio+ep) starts the program for an ordinary user.
+void asUserWithRawIo()
+{
+    prctl(PR_SET_KEEPCAPS, 1, 0, 0, 0);
+    setgroups(0, nullptr);
+    setresgid(User, User, User);
+    setresuid(User, User, User);
+    __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[_LINUX_CAPABILITY_U32S_3] = {};
+    caps[0].effective = caps[0].permitted = caps[0].inheritable = 1u << CAP_SYS_RAWIO;
+    syscall(SYS_capset, &header, caps);
+    prctl(PR_CAP_AMBIENT, PR_CAP_AMBIENT_RAISE, CAP_SYS_RAWIO, 0, 0);
+}
+
+void asPlainUser()
+{
+    setgroups(0, nullptr);
+    setresgid(User, User, User);
+    setresuid(User, User, User);
+}
+
+// The process's own capability sets, as 64-bit masks (asked of the kernel: after a change
+// of user, /proc/self is no longer readable to the process).
+QString capabilities()
+{
+    __user_cap_header_struct header = {_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[_LINUX_CAPABILITY_U32S_3] = {};
+    if (syscall(SYS_capget, &header, caps) != 0)
+        return QStringLiteral("unknown");
+    const auto mask = [&](auto member) {
+        return QStringLiteral("%1").arg(quint64(caps[1].*member) << 32 | caps[0].*member, 16, 16,
+                                        QLatin1Char('0'));
+    };
+    return QStringLiteral("effective %1, permitted %2")
+        .arg(mask(&__user_cap_data_struct::effective), mask(&__user_cap_data_struct::permitted));
+}
+
+// The start-up's first two steps, as the program takes them, then what the process is left with.
+int reportAsStarted()
+{
+    platform::requestPortAccess();
+    platform::dropPrivileges();
+    QString port;
+    try {
+        PortIn(Status);
+        port = QStringLiteral("readable");
+    } catch (const platform::PrivilegeError& e) {
+        port = e.message();
+    }
+    std::printf("uid %u, groups %d, %s, port %s\n", getuid(), getgroups(0, nullptr),
+                qPrintable(capabilities()), qPrintable(port));
+    return 0;
+}
+
+} // namespace
+
+void GuestPort::startUpKeepsThePortsAndNothingElse_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::addColumn<QString>("left");
+    const QString none = QStringLiteral("effective 0000000000000000, permitted 0000000000000000");
+    QTest::newRow("through sudo") << 0 << QStringLiteral("uid 1000, groups 0, %1, port readable").arg(none);
+    QTest::newRow("with a file capability")
+        << 1 << QStringLiteral("uid 1000, groups 0, %1, port readable").arg(none);
+    QTest::newRow("as root") << 2 << QStringLiteral("uid 0, groups 0, %1, port readable").arg(none);
+    QTest::newRow("without privilege")
+        << 3 << QStringLiteral("uid 1000, groups 0, %1, port Instruction privilégiée").arg(none);
+}
+
+void GuestPort::startUpKeepsThePortsAndNothingElse()
+{
+    QFETCH(int, how);
+    QFETCH(QString, left);
+    // The port lines at rest again, whatever the panel test left there.
+    PortOut(Control, 0x0C);
+    const std::function<void()> credentials[] = {[] {
+                                                     setenv("SUDO_UID", "1000", 1);
+                                                     setenv("SUDO_GID", "1000", 1);
+                                                 },
+                                                 asUserWithRawIo, [] { setgroups(0, nullptr); }, asPlainUser};
+    QCOMPARE(runAsStarted(credentials[how]), left);
+}
+
+int main(int argc, char* argv[])
+{
+    if (argc > 1 && std::strcmp(argv[1], "--as-started") == 0)
+        return reportAsStarted();
+    QApplication app(argc, argv);
+    GuestPort test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_guestport.moc"
