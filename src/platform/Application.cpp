@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QWidget>
-#include <ranges>
 
 namespace platform {
 
@@ -25,8 +24,8 @@ Application::Application(int& argc, char** argv) : qt(std::make_unique<QApplicat
 
 Application::~Application()
 {
-    for (QWidget* form : std::views::reverse(forms))
-        delete form;
+    for (auto form = forms.rbegin(); form != forms.rend(); ++form)
+        delete *form;
 }
 
 void Application::setTitle(const QString& text)
