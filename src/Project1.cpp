@@ -4,6 +4,8 @@
 #include "platform/Privileges.h"
 #include "platform/ProcessorPorts.h"
 
+#include <QIcon>
+
 int main(int argc, char* argv[])
 {
     // Before anything else: a refusal shows itself later, at the first read. Then
@@ -13,6 +15,7 @@ int main(int argc, char* argv[])
 
     platform::Application Application(argc, argv);
     Application.setTitle(QStringLiteral("VOLTARIX"));
+    Application.setIcon(QIcon(QStringLiteral(":/voltarix.png")));
     Application.createForm(Form1);
     Application.createForm(Form3);
     return Application.run();

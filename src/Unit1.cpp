@@ -155,9 +155,13 @@ void TForm1::Button1Click(QObject*)
         platform::setCaption(nameLabels[k], QString::fromLatin1(names[k]));
     platform::PictureBox* const lamps[] = {ui->Image1, ui->Image2, ui->Image3, ui->Image4,
                                            ui->Image5, ui->Image6, ui->Image7, ui->Image8};
-    for (int k = 0; k < 8; ++k)
-        lamps[k]->loadFromFile(ImageDir +
-                               (PortBits[k] == u'1' ? QStringLiteral("1.jpg") : QStringLiteral("0.jpg")));
+    for (int k = 0; k < 8; ++k) {
+        const bool lit = PortBits[k] == u'1';
+        lamps[k]->loadFromFile(ImageDir + (lit ? QStringLiteral("1.jpg") : QStringLiteral("0.jpg")));
+        // What the lamp shows, for those who cannot see it.
+        lamps[k]->setAccessibleName(nameLabels[k]->text() +
+                                    (lit ? QStringLiteral(" lit") : QStringLiteral(" dark")));
+    }
 }
 
 void TForm1::FormCreate(QObject*)

@@ -1,6 +1,7 @@
 #include "platform/Application.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QWidget>
 
 namespace platform {
@@ -31,6 +32,11 @@ Application::~Application()
 void Application::setTitle(const QString& text)
 {
     title() = text;
+}
+
+void Application::setIcon(const QIcon& icon)
+{
+    QApplication::setWindowIcon(icon);
 }
 
 void Application::adopt(QWidget* form)

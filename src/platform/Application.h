@@ -5,6 +5,7 @@
 #include <vector>
 
 class QApplication;
+class QIcon;
 class QWidget;
 
 namespace platform {
@@ -24,6 +25,8 @@ public:
     Application& operator=(const Application&) = delete;
 
     void setTitle(const QString& title);
+    // The picture that stands for the program on its windows and the task bar.
+    void setIcon(const QIcon& icon);
 
     template <typename Form> void createForm(Form*& reference)
     {

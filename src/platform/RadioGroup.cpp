@@ -7,9 +7,12 @@ namespace platform {
 
 RadioGroup::RadioGroup(QWidget* parent) : QGroupBox(parent), group(new QButtonGroup(this))
 {
-    connect(group, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
-            emit clicked();
+    connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (!checked)
+            return;
+        // Tab comes to the selected item; the arrow keys move from there.
+        setFocusProxy(group->button(id));
+        emit clicked();
     });
 }
 
@@ -31,6 +34,8 @@ void RadioGroup::setItems(const QStringList& texts)
         group->addButton(button, i);
     }
     placeButtons();
+    if (!texts.isEmpty())
+        setFocusProxy(group->button(0));
     setItemIndex(wantedIndex);
 }
 
