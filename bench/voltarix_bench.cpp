@@ -198,7 +198,8 @@ void benchStartUp(const Panel& panel)
     const auto bareRun = [&] { return runProgram(dir + QStringLiteral("/bench_bare"), work); };
     const auto textRun = [&] { return runProgram(dir + QStringLiteral("/bench_bare"), work, "--text"); };
     panelRun(), bareRun(), textRun(); // warm the file cache
-    std::vector<double> panelTimes, bareTimes, textTimes, bareRatios, textRatios, panelPeaks, barePeaks, textPeaks;
+    std::vector<double> panelTimes, bareTimes, textTimes, bareRatios, textRatios, panelPeaks, barePeaks,
+        textPeaks;
     for (int round = 0; round < 21; ++round) {
         const Run a = panelRun(), b = bareRun(), t = textRun();
         panelTimes.push_back(a.seconds);
@@ -223,7 +224,13 @@ void benchStartUp(const Panel& panel)
     const double extra = median(panelPeaks) - median(barePeaks);
     report({QStringLiteral("memory"), median(panelPeaks), QStringLiteral("MiB"), median(barePeaks), -1,
             QStringLiteral("+4 MiB at most (+%1)").arg(extra, 0, 'f', 2), extra <= 4});
-    report({QStringLiteral("memory/text"), median(panelPeaks), QStringLiteral("MiB"), median(textPeaks), -1, {}, true});
+    report({QStringLiteral("memory/text"),
+            median(panelPeaks),
+            QStringLiteral("MiB"),
+            median(textPeaks),
+            -1,
+            {},
+            true});
 }
 
 void benchGuestPort(const Panel& panel)

@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (BinToInt(bits) != (value & 0xFF))
             std::abort();
     }
-    const QString text = QString::fromLatin1(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromLatin1(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
         const int value = BinToInt(text);
         // Each of the first eight characters converted on its own, with its weight.

@@ -51,7 +51,8 @@ std::optional<std::int32_t> model(std::u16string text)
         if (hex ? !isHex(c) : !isDecimal(c))
             return std::nullopt;
     const std::size_t firstSignificant = text.find_first_not_of(u'0');
-    const std::u16string significant = firstSignificant == std::u16string::npos ? u"0" : text.substr(firstSignificant);
+    const std::u16string significant =
+        firstSignificant == std::u16string::npos ? u"0" : text.substr(firstSignificant);
     if (hex) {
         if (significant.size() > 8)
             return std::nullopt;
