@@ -5,9 +5,11 @@
 #include "Unit1.h"
 #include "Unit3.h"
 #include "platform/Application.h"
+#include "platform/Privileges.h"
 #include "platform/ProcessorPorts.h"
 
 #include <QEvent>
+#include <QIcon>
 #include <QTimer>
 
 namespace {
@@ -29,8 +31,10 @@ int main(int argc, char* argv[])
 {
     SimulatedPort port;
     platform::requestPortAccess();
+    platform::dropPrivileges();
     platform::Application Application(argc, argv);
     Application.setTitle(QStringLiteral("VOLTARIX"));
+    Application.setIcon(QIcon(QStringLiteral(":/voltarix.png")));
     Application.createForm(Form1);
     Application.createForm(Form3);
     FirstPaint firstPaint;
