@@ -7,7 +7,6 @@ class QWidget;
 namespace platform {
 
 inline const QColor clYellow{255, 255, 0};
-inline const QColor clMoneyGreen{192, 220, 192};
 // The desktop's button face: follows the current style's palette.
 QColor clBtnFace();
 
