@@ -1,4 +1,5 @@
-// The panel's own start-up sequence, on a simulated port, ending at the main window's first paint.
+// The panel's own start-up sequence (the lines of src/Project1.cpp, kept in step with them), on a
+// simulated port, ending at the main window's first paint.
 
 #include "PeakMemory.h"
 #include "SimulatedPort.h"
